@@ -1,0 +1,10 @@
+#include "net/account.h"
+
+namespace net {
+
+AccountProfile& Account() {
+    static AccountProfile profile;
+    return profile;
+}
+
+}  // namespace net

@@ -1,0 +1,38 @@
+// The per-frame dispatcher: one frame of the current screen.
+#pragma once
+
+#include <cstdint>
+
+namespace shell {
+
+// Sprite IDs the dispatcher draws itself.
+inline constexpr std::int32_t kSpriteBackground = 81;   // the dimmed background of every screen but the table
+inline constexpr std::int32_t kSpriteConnecting = 131;  // "connecting" picture, pulsing
+inline constexpr std::int32_t kSpriteWaiting = 132;     // "waiting for players" picture, pulsing
+inline constexpr std::int32_t kSpriteLeaveWaiting = 83; // button that leaves the waiting screen
+inline constexpr std::int32_t kSpriteJoinFriend = 87;   // join menu: play with a friend
+inline constexpr std::int32_t kSpriteCloseNickname = 127;
+inline constexpr std::int32_t kSpriteCloseReferral = 123;
+inline constexpr std::int32_t kSpriteCloseCashIn = 124;
+inline constexpr std::int32_t kSpriteCloseJoinMenu = 117;
+inline constexpr std::int32_t kSpriteCloseFriendCode = 119;
+inline constexpr std::int32_t kSpriteCloseCashOut = 122;
+
+// Action codes the dispatcher's own buttons carry.
+inline constexpr std::uint8_t kActionClose = 'Z';         // close button: back home
+inline constexpr std::uint8_t kActionLeaveWaiting = 'I';  // leave the waiting screen
+inline constexpr std::uint8_t kActionFriendCode = 'O';    // join menu: open the friend code entry
+
+// Draws one frame (try-locks NetLock; a busy lock skips the frame entirely).
+void DrawFrame();
+
+// The background of every screen but the table: sprite 81, centred, alpha 50.
+void DrawBackground();
+
+// The waiting bar of screen 20: grows by 0.5 px towards its target and fills the bottom strip.
+void DrawWaitingBar();
+
+// The per-state drawing after the background (no lock, no clear, no present).
+void DrawScreen(std::int32_t state);
+
+}  // namespace shell

@@ -1,0 +1,25 @@
+#include "shell/reset.h"
+
+#include "gfx/button.h"
+#include "gfx/sprite.h"
+#include "net/account.h"
+#include "net/connection.h"
+#include "screens/text_field.h"
+#include "shell/screen_state.h"
+#include "table/model.h"
+
+namespace shell {
+
+void ResetClientState() {
+    ResetShellState();
+    gfx::Buttons().clear();
+    gfx::FreeSprites();
+    gfx::Sprites().GlobalScale = 1.0f;
+    gfx::Sprites().DrawCounter = 1;
+    screens::FreeTextFields();
+    net::ResetNetState();
+    net::Account() = net::AccountProfile{};
+    table::ResetTableModel();
+}
+
+}  // namespace shell
