@@ -54,13 +54,6 @@ SDL_Cursor* SystemCursor(int kind) {
     return g_cursors[kind];
 }
 
-void FreeCursors() {
-    for (SDL_Cursor*& c : g_cursors) {
-        if (c) SDL_FreeCursor(c);
-        c = nullptr;
-    }
-}
-
 // ---- events ---------------------------------------------------------------------------
 
 void OnMouseMotion(const SDL_MouseMotionEvent& m) {
@@ -74,7 +67,7 @@ void OnMouseMotion(const SDL_MouseMotionEvent& m) {
             SDL_SetCursor(SystemCursor(HoverCursorKind(m.x, m.y)));
         }
     }
-    if (s.CurrentState == kScreenSpinWheel) screens::SwipeMotion(m.x, m.y);
+    if (s.CurrentState == kScreenSpinWheel) Callouts().swipeMotion(m.x, m.y);
 }
 
 void OnMouseDown(const SDL_MouseButtonEvent& b) {
@@ -82,16 +75,16 @@ void OnMouseDown(const SDL_MouseButtonEvent& b) {
     // One press at a time: a second press before the left release is not dispatched.
     if (s.PressLatch) return;
     s.PressLatch = true;
-    screens::DispatchClick(b.x, b.y, 1);
-    if (s.CurrentState == kScreenSpinWheel) screens::SwipePress(b.x, b.y);
+    Callouts().dispatchClick(b.x, b.y, 1);
+    if (s.CurrentState == kScreenSpinWheel) Callouts().swipePress(b.x, b.y);
 }
 
 void OnMouseUp(const SDL_MouseButtonEvent& b) {
     if (b.button != SDL_BUTTON_LEFT) return;
     ShellState& s = Shell();
-    screens::DispatchClick(b.x, b.y, 0);
+    Callouts().dispatchClick(b.x, b.y, 0);
     s.PressLatch = false;
-    if (s.CurrentState == kScreenSpinWheel) screens::SwipeRelease(b.x, b.y);
+    if (s.CurrentState == kScreenSpinWheel) Callouts().swipeRelease(b.x, b.y);
 }
 
 void OnKeyDown(const SDL_KeyboardEvent& k) {
@@ -113,13 +106,13 @@ void OnKeyDown(const SDL_KeyboardEvent& k) {
 void RouteToFields(const SDL_Event& event) {
     if (screens::FirstFieldOf(Shell().CurrentState) == nullptr) return;
     if (event.type == SDL_TEXTINPUT) {
-        screens::EditField(event.text.text);
+        Callouts().editField(event.text.text);
         return;
     }
     if (event.type != SDL_KEYDOWN) return;
     switch (event.key.keysym.sym) {
         case SDLK_BACKSPACE:
-            screens::EditField(nullptr);
+            Callouts().editField(nullptr);
             break;
         case SDLK_TAB: {
             // Screens with two inputs toggle between them; the others go back to the first.
@@ -133,7 +126,7 @@ void RouteToFields(const SDL_Event& event) {
             break;
         }
         case SDLK_RETURN:
-            screens::SubmitFields();
+            Callouts().submitFields();
             break;
         default:
             break;
@@ -141,6 +134,27 @@ void RouteToFields(const SDL_Event& event) {
 }
 
 }  // namespace
+
+namespace {
+LoopCallouts RealCallouts() {
+    return LoopCallouts{screens::DispatchClick, screens::SwipePress, screens::SwipeMotion,
+                        screens::SwipeRelease,  screens::EditField,  screens::SubmitFields};
+}
+}  // namespace
+
+LoopCallouts& Callouts() {
+    static LoopCallouts callouts = RealCallouts();
+    return callouts;
+}
+
+void ResetCallouts() { Callouts() = RealCallouts(); }
+
+void FreeCursors() {
+    for (SDL_Cursor*& c : g_cursors) {
+        if (c) SDL_FreeCursor(c);
+        c = nullptr;
+    }
+}
 
 int HoverCursorKind(int x, int y) {
     const gfx::Button* b = gfx::FindHoverButton(static_cast<float>(x), static_cast<float>(y));

@@ -4,7 +4,24 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+
 namespace shell {
+
+// What the loop calls out to for input: the click dispatcher, the wheel gesture and
+// the text fields. Tests replace them to watch what the loop dispatches.
+struct LoopCallouts {
+    void (*dispatchClick)(std::int32_t x, std::int32_t y, std::int32_t pressed);
+    void (*swipePress)(std::int32_t x, std::int32_t y);
+    void (*swipeMotion)(std::int32_t x, std::int32_t y);
+    void (*swipeRelease)(std::int32_t x, std::int32_t y);
+    void (*editField)(const char* text);
+    void (*submitFields)();
+};
+LoopCallouts& Callouts();
+
+// Puts the real call-outs back.
+void ResetCallouts();
 
 // The whole client: options, crash dump, SDL, the loop, shutdown. 0 after a normal
 // shutdown, -1 when SDL, the window, every renderer or SDL_ttf cannot start.
@@ -26,6 +43,9 @@ void PaceFrame();
 
 // The hover cursor for a pointer position: the first uncovered Button's cursor.
 int HoverCursorKind(int x, int y);
+
+// Frees the cached system cursors (before SDL's video shuts down).
+void FreeCursors();
 
 // Frees everything the client created, in an order SDL's ownership allows.
 void ReleaseAll();

@@ -5,6 +5,7 @@
 #include "net/account.h"
 #include "net/connection.h"
 #include "screens/text_field.h"
+#include "shell/main_loop.h"
 #include "shell/screen_state.h"
 #include "table/model.h"
 
@@ -12,6 +13,7 @@ namespace shell {
 
 void ResetClientState() {
     ResetShellState();
+    FreeCursors();
     gfx::Buttons().clear();
     gfx::FreeSprites();
     gfx::Sprites().GlobalScale = 1.0f;
