@@ -17,6 +17,7 @@
 #include "net/send.h"
 #include "net/sign_in.h"
 #include "platform/address.h"
+#include "platform/broken_pipe.h"
 #include "platform/clock.h"
 #include "platform/log.h"
 #include "shell/screen_state.h"
@@ -187,6 +188,9 @@ void LoseConnection() {
 int NetworkThreadMain(void*) {
     ThreadControl& control = Control();
     if (!UseThreads()) platform::Log(platform::kLogError, "libevent has no thread support");
+    // A server that goes away while a frame is being written must cost the
+    // connection, not the process.
+    platform::IgnoreBrokenPipe();
     // The Windows build asked for completion ports and a CPU-count hint; neither has
     // any meaning for libevent on Linux, so the base is created plainly.
     event_base* base = event_base_new();
@@ -217,7 +221,7 @@ int NetworkThreadMain(void*) {
     control.phase = ThreadPhase::Running;
 
     // The persistent timer keeps the loop alive; it returns after a loop break.
-    // A stop asked for before this point is seen by the first tick.
+    // A stop asked for after this check is seen by the tick StopNetwork activates.
     if (!control.stopRequested.load()) event_base_dispatch(base);
 
     {
@@ -256,7 +260,11 @@ void StopNetwork() {
     ThreadControl& control = Control();
     std::lock_guard<std::mutex> lock(control.lock);
     control.stopRequested = true;
-    if (Net().EventBase) event_base_loopbreak(Net().EventBase);
+    if (Net().EventBase == nullptr) return;
+    event_base_loopbreak(Net().EventBase);
+    // A break that comes before the loop is entered is forgotten when it starts;
+    // the timer made active now stays queued and its tick ends the loop at once.
+    if (control.timer) event_active(control.timer, EV_TIMEOUT, 0);
 }
 
 void ResetNetState() {
