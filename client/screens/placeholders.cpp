@@ -2,7 +2,7 @@
 // nothing beyond what DrawFrame already drew (the background). Each owner deletes
 // its function here when the real one lands; the file goes when it is empty.
 #include "screens/input.h"
-#include "screens/notices.h"
+#include "screens/packet_events.h"
 #include "screens/screens.h"
 #include "screens/text_field.h"
 
@@ -20,9 +20,10 @@ void EditField(const char*) {}
 void SubmitFields() {}
 void DrawField(TextField&, std::uint8_t) {}
 
-// -- notices --
-void PushNotice(std::uint8_t, std::uint8_t, const std::string&) {}
-void DrawNotices() {}
+// -- packets of the picker, the wheel and the emojis --
+void OnTableTypeNames(const wire::FrameReader&) {}
+void OnSpinResult(const wire::FrameReader&) {}
+void OnEmoji(const wire::FrameReader&) {}
 
 // -- home, picker, panels, wheel --
 void DrawHomeTopBar() {}

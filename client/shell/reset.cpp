@@ -4,6 +4,8 @@
 #include "gfx/sprite.h"
 #include "net/account.h"
 #include "net/connection.h"
+#include "net/sign_in.h"
+#include "screens/notices.h"
 #include "screens/text_field.h"
 #include "shell/main_loop.h"
 #include "shell/screen_state.h"
@@ -20,7 +22,9 @@ void ResetClientState() {
     gfx::Sprites().DrawCounter = 1;
     screens::FreeTextFields();
     net::ResetNetState();
-    net::Account() = net::AccountProfile{};
+    net::ResetAccount();
+    net::ResetSignIn();
+    screens::ResetNotices();
     table::ResetTableModel();
 }
 

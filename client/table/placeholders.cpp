@@ -1,11 +1,24 @@
 // Table entry points whose owners are still being written; each owner deletes its
 // function here when the real one lands.
 #include "screens/notices.h"
+#include "table/events.h"
 #include "table/table_frame.h"
 
 namespace table {
 
 // Until the table drawing lands the table screen shows only the notices.
 void DrawTableFrame() { screens::DrawNotices(); }
+
+// -- table plays: slides, sounds and reports come with the table events --
+void OnCardFromStock(const wire::FrameReader&) {}
+void OnDiscard(const wire::FrameReader&) {}
+void OnMeldWithDiscard(const wire::FrameReader&) {}
+void OnMeldFromHand(const wire::FrameReader&) {}
+void OnLayOff(const wire::FrameReader&) {}
+void OnGroup(const wire::FrameReader&) {}
+void OnUngroup(const wire::FrameReader&) {}
+void OnFight(const wire::FrameReader&) {}
+void OnFightConditional(const wire::FrameReader&) {}
+void OnPlayBanner(const wire::FrameReader&) {}
 
 }  // namespace table
