@@ -202,6 +202,8 @@ void PaceFrame() {
         // Every frame past the 60th within a window lengthens the delay at once.
         if (s.FramesThisSecond >= kTargetFps) s.FrameDelayMs += 1;
     } else {
+        platform::Log(platform::kLogInfo, "pacing: %d iterations in the last window, delay %d ms",
+                      s.FramesThisSecond, s.FrameDelayMs);
         // A slow window shortens it by one millisecond.
         if (s.FramesThisSecond < kTargetFps) {
             s.FrameDelayMs -= 1;
