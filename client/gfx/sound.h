@@ -1,7 +1,11 @@
 // Sound effects: fourteen fixed slots loaded at start-up, played fire-and-forget.
 #pragma once
 
+struct Mix_Chunk;
+
 namespace gfx {
+
+inline constexpr int kSoundVolume = 64;   // every chunk plays at half the mixer's 128
 
 enum class SoundSlot {
     Error,     // error.wav: a refused play
@@ -29,5 +33,11 @@ void PlaySound(SoundSlot slot);
 
 // Frees every loaded chunk and closes the device (shutdown).
 void FreeSounds();
+
+// The file a slot is loaded from, relative to the working directory.
+const char* SoundFile(SoundSlot slot);
+
+// The chunk a slot holds, or nullptr when it is empty (no device, or its file failed).
+Mix_Chunk* SoundChunk(SoundSlot slot);
 
 }  // namespace gfx

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 
 #include <SDL.h>
@@ -13,6 +14,7 @@ namespace gfx {
 
 inline constexpr int kFontMinSize = 8;     // smallest point size held
 inline constexpr int kFontMaxSize = 100;   // largest point size held
+inline constexpr const char* kFontPath = "res/Arial.ttf";   // the one font file
 
 // Point size -> the font opened at that size.
 using FontTable = std::map<std::int32_t, TTF_Font*>;
@@ -24,6 +26,11 @@ bool OpenFonts();
 
 // Closes every font of the table (shutdown).
 void CloseFonts();
+
+// How OpenFonts opens one size (TTF_OpenFont by default). Tests put their own here to
+// make one size fail; nullptr puts the default back.
+using FontOpener = std::function<TTF_Font*(const char* path, int size)>;
+void SetFontOpener(FontOpener opener);
 
 // Renders text (Latin-1, one character per byte) into a new texture the caller owns;
 // writes its size. An empty text gives nullptr and leaves width and height alone.

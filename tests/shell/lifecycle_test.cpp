@@ -74,6 +74,7 @@ TEST_F(LifecycleTest, AnIterationThatSeesQuitStillFinishesItsFrameAndSleep) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
+    shell::Shell().SplashReady = true;   // no res/ here: skip the splash pictures
     const auto slept = clock.sleptMs.load();
     EXPECT_TRUE(shell::RunIteration());
     EXPECT_TRUE(shell::Shell().QuitRequested);
