@@ -16,7 +16,6 @@ inline constexpr std::uint8_t kSuitDiamonds = 2;
 inline constexpr std::uint8_t kSuitHearts = 3;
 inline constexpr std::uint8_t kSuitSpades = 4;
 inline constexpr std::uint8_t kSuitJoker = 5;
-inline constexpr std::uint8_t kRanksPerSuit = 13;
 
 struct Card {
     std::uint8_t suit = kSuitNone;
@@ -28,15 +27,8 @@ struct Card {
 };
 
 // ---- Card pictures ----------------------------------------------------------------
-// Two series of the same 54 pictures, so a card on the table and the same card in
-// the hand are separate sprites, each with its own Button.
-inline constexpr std::int32_t kSpriteTableJokers = 500;   // table series: jokers 500, 501
-inline constexpr std::int32_t kSpriteTableCards = 502;    // table series: suit 1 ace; the table's card size
-inline constexpr std::int32_t kSpriteHandJokers = 600;    // hand series: jokers 600, 601
-inline constexpr std::int32_t kSpriteHandCards = 602;     // hand series: suit 1 ace; the hand's card size
-inline constexpr std::int32_t kSpriteStock = 52;          // the stock pile
-inline constexpr std::int32_t kSpriteFaceDown = 54;       // a card in flight from the stock
-
+// Two series of the same 54 pictures (gfx/sprite_ids.h), so a card on the table and
+// the same card in the hand are separate sprites, each with its own Button.
 enum class CardSeries : std::uint8_t {
     Table,   // discards, melds, the opponents' revealed cards
     Hand,    // the local hand and the peek overlay

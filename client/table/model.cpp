@@ -2,6 +2,7 @@
 
 #include "gfx/button.h"
 #include "gfx/sprite.h"
+#include "gfx/sprite_ids.h"
 #include "gfx/video.h"
 
 namespace table {
@@ -59,7 +60,7 @@ Point SeatAnchor(std::int32_t seat) {
     const TableModel& m = Model();
     switch (SideOf(seat)) {
         case SeatSide::Local: {
-            const gfx::Sprite* t = gfx::FindSprite(kSpriteTable);
+            const gfx::Sprite* t = gfx::FindSprite(gfx::kSpriteCardTable);
             return {t ? t->centerX : 0.0f, m.tableBottomY};
         }
         case SeatSide::Right:
@@ -98,8 +99,8 @@ void ResetTable() {
     m.fightOrder = 0;
     m.lastFighter = kNoFighter;
     m.firstFighter = kNoFighter;
-    Hide(kSpriteFightButton);
-    Hide(kSpriteGroupButton);
+    Hide(gfx::kSpriteFightButton);
+    Hide(gfx::kSpriteGroupButton);
     m.fightButtonVisible = false;
     m.hand.clear();
     for (SeatInfo& info : m.seatInfo) info.plateCount = 0;
@@ -126,14 +127,14 @@ void LayOutTable() {
     TableModel& m = Model();
     const std::int32_t left = LeftSeat();
     const std::int32_t right = RightSeat();
-    m.leftAvatar = left == kNotSeated ? kNoSprite : kSpriteAvatarLeftBase + left;
-    m.rightAvatar = right == kNotSeated ? kNoSprite : kSpriteAvatarRightBase + right;
+    m.leftAvatar = left == kNotSeated ? kNoSprite : gfx::kSpriteAvatarLeft + left;
+    m.rightAvatar = right == kNotSeated ? kNoSprite : gfx::kSpriteAvatarRight + right;
 
-    const Point table = DrawnSize(kSpriteTable);        // Wt, Ht
-    const float faceDownW = DrawnSize(kSpriteFaceDown).x;   // Ws
+    const Point table = DrawnSize(gfx::kSpriteCardTable);        // Wt, Ht
+    const float faceDownW = DrawnSize(gfx::kSpriteFaceDownCard).x;   // Ws
     const float halfWindow = static_cast<float>(gfx::kWindowWidth / 2);
     const float midY = table.y * 0.5f;
-    SetCentre(kSpriteTable, halfWindow, midY);
+    SetCentre(gfx::kSpriteCardTable, halfWindow, midY);
     m.tableBottomY = table.y;
     // These hold until the avatars are first drawn, which stores their drawn centres.
     if (m.leftAvatar != kNoSprite) {

@@ -29,14 +29,7 @@ inline constexpr std::int32_t kNoFighter = -1;  // lastFighter / firstFighter: n
 inline constexpr std::size_t kMaxHandCards = 14;  // hand positions: 13 dealt and one drawn
 inline constexpr std::int32_t kInitialStock = 54; // cards in the stock before a deal
 
-// ---- Sprites the table model refers to ---------------------------------------------
-inline constexpr std::int32_t kSpriteTable = 1;            // the table picture; its size lays the table out
-inline constexpr std::int32_t kSpriteAvatarLeftBase = 2;   // 2..4: left avatar of seat 0..2
-inline constexpr std::int32_t kSpriteAvatarRightBase = 5;  // 5..7: right avatar of seat 0..2
-inline constexpr std::int32_t kSpriteGroupButton = 57;     // hidden by a table reset
-inline constexpr std::int32_t kSpriteFightButton = 63;     // the fight button; F1/08 shows it
-inline constexpr std::int32_t kSpriteCrown = 64;           // beside the crown seat's name
-inline constexpr std::int32_t kNoSprite = 0;               // no avatar chosen yet
+inline constexpr std::int32_t kNoSprite = 0;     // no avatar chosen yet (sprite IDs: gfx/sprite_ids.h)
 
 // ---- Records -----------------------------------------------------------------------
 

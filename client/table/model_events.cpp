@@ -6,6 +6,7 @@
 #include "gfx/button.h"
 #include "gfx/sound.h"
 #include "gfx/sprite.h"
+#include "gfx/sprite_ids.h"
 #include "net/packets.h"
 #include "platform/clock.h"
 #include "shell/screen_state.h"
@@ -122,7 +123,7 @@ void OnFightButton(const wire::FrameReader& f) {
     std::uint8_t show = 0;
     if (!f.U8(rx::fight_button::kShow, show)) return;
     Model().fightButtonVisible = show != 0;
-    if (gfx::Sprite* s = gfx::FindSprite(kSpriteFightButton)) s->visible = show != 0;
+    if (gfx::Sprite* s = gfx::FindSprite(gfx::kSpriteFightButton)) s->visible = show != 0;
 }
 
 void OnRevealedCards(const wire::FrameReader& f) {

@@ -2,6 +2,7 @@
 
 #include "gfx/button.h"
 #include "gfx/sprite.h"
+#include "gfx/sprite_ids.h"
 #include "handler_fixture.h"
 #include "net/connection.h"
 #include "net/sign_in.h"
@@ -28,8 +29,8 @@ ClientSnapshot TakeSnapshot() {
     s.loginDeadline = net::Net().LoginDeadline;
     s.connected = net::Net().ServerConnection != nullptr;
     s.buttons = gfx::Buttons().size();
-    const gfx::Sprite* fight = gfx::FindSprite(table::kSpriteFightButton);
-    const gfx::Sprite* group = gfx::FindSprite(table::kSpriteGroupButton);
+    const gfx::Sprite* fight = gfx::FindSprite(gfx::kSpriteFightButton);
+    const gfx::Sprite* group = gfx::FindSprite(gfx::kSpriteGroupButton);
     s.fightButtonVisible = fight && fight->visible;
     s.groupButtonVisible = group && group->visible;
     return s;

@@ -5,6 +5,7 @@
 #include "client_snapshot.h"
 #include "frame_builder.h"
 #include "gfx/button.h"
+#include "gfx/sprite_ids.h"
 #include "handler_fixture.h"
 #include "net/dispatch.h"
 #include "net/packets.h"
@@ -31,8 +32,8 @@ void PrepareClient() {
     m.hand = {Card{1, 1}, Card{2, 2}};
     m.seats[0].discards.push_back(table::DiscardCard{});
     shell::Shell().InputLock = true;
-    testsupport::MakeSolidSprite(table::kSpriteFightButton, 10, 10, SDL_Color{255, 0, 0, 255});
-    testsupport::MakeSolidSprite(table::kSpriteGroupButton, 10, 10, SDL_Color{0, 255, 0, 255});
+    testsupport::MakeSolidSprite(gfx::kSpriteFightButton, 10, 10, SDL_Color{255, 0, 0, 255});
+    testsupport::MakeSolidSprite(gfx::kSpriteGroupButton, 10, 10, SDL_Color{0, 255, 0, 255});
     gfx::Buttons()[99] = gfx::Button{};
 }
 

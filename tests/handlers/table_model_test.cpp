@@ -4,6 +4,7 @@
 #include "frame_builder.h"
 #include "gfx/button.h"
 #include "gfx/sprite.h"
+#include "gfx/sprite_ids.h"
 #include "handler_fixture.h"
 #include "net/packets.h"
 #include "shell/screen_state.h"
@@ -71,13 +72,13 @@ TEST_F(HandlerTest, SeatMappingAndAvatarsFollowTheLocalSeat) {
 }
 
 TEST_F(HandlerTest, SetUpLayoutCentresTheTableAndPutsTheAvatarsBesideIt) {
-    testsupport::MakeSolidSprite(table::kSpriteTable, 900, 500, SDL_Color{0, 90, 0, 255});
-    testsupport::MakeSolidSprite(table::kSpriteFaceDown, 75, 105, SDL_Color{0, 0, 90, 255});
+    testsupport::MakeSolidSprite(gfx::kSpriteCardTable, 900, 500, SDL_Color{0, 90, 0, 255});
+    testsupport::MakeSolidSprite(gfx::kSpriteFaceDownCard, 75, 105, SDL_Color{0, 0, 90, 255});
     for (int id = 2; id <= 7; ++id) testsupport::MakeSolidSprite(id, 120, 120, SDL_Color{90, 0, 0, 255});
     FrameBuilder(op::kSignal, rx::table_set_up::kSub, 11).U8(7, 1).U8(8, 1).Dispatch();
     EXPECT_EQ(M().localSeat, 1);
     EXPECT_FLOAT_EQ(M().tableBottomY, 500.0f);
-    const gfx::Sprite* tableSprite = gfx::FindSprite(table::kSpriteTable);
+    const gfx::Sprite* tableSprite = gfx::FindSprite(gfx::kSpriteCardTable);
     EXPECT_FLOAT_EQ(tableSprite->centerX, 640.0f);
     EXPECT_FLOAT_EQ(tableSprite->centerY, 250.0f);
     EXPECT_EQ(table::SeatAnchor(1), (table::Point{640.0f, 500.0f}));
@@ -146,8 +147,8 @@ TEST_F(HandlerTest, OwnHandReplacesTheHandWithAtMostThirteenCards) {
 // ---- resetTable -------------------------------------------------------------------------------------
 
 TEST_F(HandlerTest, ResetTableClearsTheRoundAndKeepsWhatOutlivesIt) {
-    testsupport::MakeSolidSprite(table::kSpriteFightButton, 10, 10, SDL_Color{1, 1, 1, 255});
-    testsupport::MakeSolidSprite(table::kSpriteGroupButton, 10, 10, SDL_Color{1, 1, 1, 255});
+    testsupport::MakeSolidSprite(gfx::kSpriteFightButton, 10, 10, SDL_Color{1, 1, 1, 255});
+    testsupport::MakeSolidSprite(gfx::kSpriteGroupButton, 10, 10, SDL_Color{1, 1, 1, 255});
     gfx::Buttons()[1] = gfx::Button{};
     table::TableModel& m = M();
     m.localSeat = 1;
@@ -192,8 +193,8 @@ TEST_F(HandlerTest, ResetTableClearsTheRoundAndKeepsWhatOutlivesIt) {
     EXPECT_EQ(m.lastFighter, table::kNoFighter);
     EXPECT_EQ(m.firstFighter, table::kNoFighter);
     EXPECT_FALSE(m.fightButtonVisible);
-    EXPECT_FALSE(gfx::FindSprite(table::kSpriteFightButton)->visible);
-    EXPECT_FALSE(gfx::FindSprite(table::kSpriteGroupButton)->visible);
+    EXPECT_FALSE(gfx::FindSprite(gfx::kSpriteFightButton)->visible);
+    EXPECT_FALSE(gfx::FindSprite(gfx::kSpriteGroupButton)->visible);
     EXPECT_TRUE(gfx::Buttons().empty());
     EXPECT_TRUE(m.hand.empty());
     EXPECT_TRUE(m.groups.empty());
@@ -305,7 +306,7 @@ TEST_F(HandlerTest, RevealedCardsSkipEmptySlotsAndAnEmptyGroupStillCounts) {
 }
 
 TEST_F(HandlerTest, FightButtonPacketShowsAndHidesSprite63) {
-    gfx::Sprite* button = testsupport::MakeSolidSprite(table::kSpriteFightButton, 10, 10, SDL_Color{1, 1, 1, 255});
+    gfx::Sprite* button = testsupport::MakeSolidSprite(gfx::kSpriteFightButton, 10, 10, SDL_Color{1, 1, 1, 255});
     button->visible = false;
     FrameBuilder(op::kLobby, rx::fight_button::kSub, 8).U8(7, 5).Dispatch();
     EXPECT_TRUE(button->visible);
