@@ -52,7 +52,11 @@ void LoadSounds() {
     SoundState& s = Sound();
     s.deviceOpen = true;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        Mix_Chunk* chunk = Mix_LoadWAV(kSoundFiles[i]);
+        // The stream stays ours: the mixer does not close it on every failure path
+        // (a file of an unknown format would leak it).
+        SDL_RWops* file = SDL_RWFromFile(kSoundFiles[i], "rb");
+        Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, 0) : nullptr;
+        if (file) SDL_RWclose(file);
         if (chunk == nullptr) {
             platform::Log(platform::kLogInfo, "Mix_LoadWAV %s failed, Error: %s", kSoundFiles[i], Mix_GetError());
             continue;
