@@ -2,6 +2,7 @@
 // with which bytes, and when, for every way the bytes can be cut into reads.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,7 @@ struct SplitCase {
     const char* name;
     Bytes frame;
 };
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 
 class SplitTest : public ReceiveTest, public ::testing::WithParamInterface<SplitCase> {};
 
@@ -173,6 +175,7 @@ struct UnframeableCase {
     Bytes bytes;
     std::size_t framesBefore;   // valid frames ahead of the bad bytes
 };
+void PrintTo(const UnframeableCase& c, std::ostream* os) { *os << c.name; }
 
 class UnframeableTest : public ReceiveTest, public ::testing::WithParamInterface<UnframeableCase> {};
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ struct SenderCase {
     std::function<bool()> send;
     Bytes wire;   // exactly what the server must receive
 };
+void PrintTo(const SenderCase& c, std::ostream* os) { *os << c.name; }
 
 class SenderTest : public NetworkTest, public ::testing::WithParamInterface<SenderCase> {};
 

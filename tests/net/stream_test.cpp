@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,6 +51,7 @@ struct SocketSplitCase {
     const char* name;
     Bytes frame;
 };
+void PrintTo(const SocketSplitCase& c, std::ostream* os) { *os << c.name; }
 
 class SocketSplitTest : public NetworkTest, public ::testing::WithParamInterface<SocketSplitCase> {};
 
@@ -167,6 +169,7 @@ struct BadStreamCase {
     Bytes bytes;
     std::size_t framesBefore;   // valid frames ahead of the bad bytes
 };
+void PrintTo(const BadStreamCase& c, std::ostream* os) { *os << c.name; }
 
 class BadStreamTest : public NetworkTest, public ::testing::WithParamInterface<BadStreamCase> {};
 

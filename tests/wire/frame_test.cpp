@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct ReadCase {
     std::size_t width;                                         // bytes the read covers
     bool (*read)(const wire::FrameReader&, std::size_t);       // performs it, discarding the value
 };
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 bool ReadU8(const wire::FrameReader& r, std::size_t at) { std::uint8_t v; return r.U8(at, v); }
 bool ReadU16(const wire::FrameReader& r, std::size_t at) { std::uint16_t v; return r.U16(at, v); }
@@ -81,6 +83,7 @@ struct TextCase {
     bool ok;
     std::string text;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 
 class ReaderTextTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -259,6 +262,7 @@ struct ScanCase {
     std::size_t consumed;
     wire::ScanError error;
 };
+void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
 
 class ScanTest : public ::testing::TestWithParam<ScanCase> {};
 
