@@ -8,6 +8,7 @@
 //   wallet          F4/01 and F4/02 replies
 #include "net/account.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "gfx/sound.h"

@@ -55,7 +55,9 @@ std::vector<std::vector<std::uint8_t>> HandlerTest::TakeSentFrames() {
     std::vector<std::uint8_t> bytes(evbuffer_get_length(out));
     // A socket bufferevent keeps its output's front frozen between its own writes.
     evbuffer_unfreeze(out, 1);
-    if (!bytes.empty()) EXPECT_EQ(evbuffer_remove(out, bytes.data(), bytes.size()), static_cast<int>(bytes.size()));
+    if (!bytes.empty()) {
+        EXPECT_EQ(evbuffer_remove(out, bytes.data(), bytes.size()), static_cast<int>(bytes.size()));
+    }
     evbuffer_freeze(out, 1);
     const wire::ScanResult scan = wire::ScanFrames(bytes.data(), bytes.size(), [&](const wire::FrameInfo& info) {
         frames.emplace_back(bytes.begin() + static_cast<std::ptrdiff_t>(info.offset),
