@@ -71,9 +71,12 @@ void Face(Canvas& c, const Look& k, float hx, float hy, int who) {
       }
       c.Fill({30, 16, 14, 255});
     }
-    // Brow.
-    float by = ey - 17;
-    c.StadiumLine(ex - ew + 1, by + 3, ex + ew, by - 1, who == 1 ? 3.0f : 5.0f);
+    // Brow: a gentle arch above the eye.
+    const float thick = who == 1 ? 3.0f : 5.0f, br = ew + 8;
+    c.MaskFn(ex - br - 2, ey - 30, ex + br + 2, ey - 10, [=](float x, float y) {
+      float d = std::hypot(x - ex, y - (ey + 4));
+      return d >= br + 8 && d <= br + 8 + thick && std::fabs(x - ex) <= ew + 1;
+    });
     c.Fill(who == 2 ? Rgba{150, 150, 156, 255} : Shade(k.hair, 0.9f));
   }
   // Nose pointing right.
@@ -84,16 +87,16 @@ void Face(Canvas& c, const Look& k, float hx, float hy, int who) {
   // Mouth.
   float mx = hx + 20, my = hy + 52;
   if (who == 1) {
-    // Smiling lips: a crescent under a flatter upper lip.
-    c.MaskFn(mx - 20, my - 8, mx + 20, my + 10, [=](float x, float y) {
+    // Smiling lips: both lips meet at raised corners.
+    c.MaskFn(mx - 20, my - 10, mx + 20, my + 10, [=](float x, float y) {
       float u = (x - mx) / 17;
-      float upper = my - 3 + 3 * u * u, lower = my + 7 - 5 * u * u;
+      float upper = my - 4 - 2 * u * u, lower = my + 6 - 12 * u * u;
       return std::fabs(u) <= 1.0f && y >= upper && y <= lower;
     });
-    c.Fill(LinearV(my - 6, {226, 60, 80, 255}, my + 8, {170, 24, 48, 255}));
-    c.MaskFn(mx - 18, my - 3, mx + 18, my + 3, [=](float x, float y) {
+    c.Fill(LinearV(my - 6, {226, 60, 80, 255}, my + 6, {170, 24, 48, 255}));
+    c.MaskFn(mx - 18, my - 8, mx + 18, my + 4, [=](float x, float y) {
       float u = (x - mx) / 16;
-      float line = my + 1 + 1.5f * u * u - 2.5f * (1 - u * u);
+      float line = my + 1 - 6 * u * u;
       return std::fabs(u) <= 1.0f && std::fabs(y - line) <= 0.9f;
     });
     c.Fill({110, 14, 30, 255});

@@ -230,12 +230,6 @@ inline bool InRoundRect(float px, float py, float x, float y, float w, float h, 
   return qx * qx + qy * qy <= r * r;
 }
 
-float RoundRectDist(float px, float py, float x, float y, float w, float h, float r) {
-  float cx = x + w / 2, cy = y + h / 2;
-  float qx = std::fabs(px - cx) - (w / 2 - r), qy = std::fabs(py - cy) - (h / 2 - r);
-  float ox = std::max(qx, 0.0f), oy = std::max(qy, 0.0f);
-  return std::hypot(ox, oy) + std::min(std::max(qx, qy), 0.0f) - r;
-}
 
 }  // namespace
 

@@ -182,6 +182,7 @@ int main(int argc, char** argv) {
   }
 
   for (Generated& g : all) SDL_FreeSurface(g.pic);
+  ReleaseMemo();
   CloseFonts();
   auto t2 = std::chrono::steady_clock::now();
   auto ms = [](auto a, auto b) { return long(std::chrono::duration_cast<std::chrono::milliseconds>(b - a).count()); };

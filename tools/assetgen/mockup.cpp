@@ -160,8 +160,8 @@ void WriteTableMockup(const std::vector<Generated>& all, const std::string& png)
   // Background, avatars, table, stock.
   m.Draw("bg.png", 1.0f, W / 2, H / 2, 250, 0, 255, W, H);
   Drawn la = m.Size("entity_2_left.png", 0.3f), ra = m.Size("entity_1_right.png", 0.3f);
-  Drawn L = m.Draw("entity_2_left.png", 0.3f, Tx - Wt / 2 - la.w / 2.2f, Ty);
-  Drawn R = m.Draw("entity_1_right.png", 0.3f, Tx + Wt / 2 + ra.w / 2.2f, Ty);
+  m.Draw("entity_2_left.png", 0.3f, Tx - Wt / 2 - la.w / 2.2f, Ty);
+  m.Draw("entity_1_right.png", 0.3f, Tx + Wt / 2 + ra.w / 2.2f, Ty);
   m.Draw("card_table.png", 1.0f, W / 2, Ht / 2);
   m.Draw("card_stock_blue.jpg", 1.0f, Tx, Ty);
 

@@ -38,6 +38,8 @@ SDL_Surface* MakeUiPicture(const std::string& name);
 // Draws a picture once per run, however many files or threads ask for it, and
 // returns a copy the caller owns.
 SDL_Surface* Memo(const std::string& key, const std::function<SDL_Surface*()>& make);
+// Frees the memorised drawings (at the end of the run).
+void ReleaseMemo();
 
 // Every named picture (file name under res/images/ -> maker), in catalogue order.
 SDL_Surface* MakeNamedPicture(const std::string& name);

@@ -301,7 +301,10 @@ std::vector<std::uint8_t> EncodeWav(const std::vector<std::int16_t>& samples) {
     out.push_back(std::uint8_t(v));
     out.push_back(std::uint8_t(v >> 8));
   };
-  auto tag = [&](const char* t) { out.insert(out.end(), t, t + 4); };
+  auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(t[i]));
+  };
+  out.reserve(44 + samples.size() * 2);
   std::uint32_t data = std::uint32_t(samples.size() * 2);
   tag("RIFF");
   u32(36 + data);

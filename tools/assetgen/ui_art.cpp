@@ -405,9 +405,22 @@ SDL_Surface* MakeUiPicture(const std::string& name) {
   std::exit(1);
 }
 
+namespace {
+
+std::mutex memoLock;
+std::map<std::string, std::shared_future<SDL_Surface*>> memoMade;
+
+}  // namespace
+
+void ReleaseMemo() {
+  std::lock_guard<std::mutex> g(memoLock);
+  for (auto& [key, f] : memoMade) SDL_FreeSurface(f.get());
+  memoMade.clear();
+}
+
 SDL_Surface* Memo(const std::string& key, const std::function<SDL_Surface*()>& make) {
-  static std::mutex lock;
-  static std::map<std::string, std::shared_future<SDL_Surface*>> made;
+  auto& lock = memoLock;
+  auto& made = memoMade;
   std::shared_future<SDL_Surface*> f;
   std::promise<SDL_Surface*> p;
   bool mine = false;
