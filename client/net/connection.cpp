@@ -246,14 +246,9 @@ int NetworkThreadMain(void*) {
 }
 
 void StartNetworkThread() {
-    Control().phase = ThreadPhase::Starting;
-    SDL_Thread* thread = SDL_CreateThread(NetworkThreadMain, "Libevent Thread", nullptr);
-    if (thread == nullptr) {
-        platform::Log(platform::kLogError, "SDL_CreateThread failed, %s", SDL_GetError());
-        Control().phase = ThreadPhase::Idle;
-        return;
-    }
-    SDL_DetachThread(thread);
+    // The handle stays with the thread control, so the shutdown can wait for the
+    // thread to free its connection and base before the client's state goes away.
+    StartNetworkThreadJoinable();
 }
 
 void StopNetwork() {

@@ -44,7 +44,7 @@ NetState& Net();
 // The thread body: event base, timer, dispatch loop, clean-up. -1 without an event base.
 int NetworkThreadMain(void* unused);
 
-// Starts the network thread (the 0.8 start-up stage). The handle is not kept.
+// Starts the network thread (the 0.8 start-up stage); the shutdown joins it.
 void StartNetworkThread();
 
 // Asks the network thread's loop to stop (shutdown). Safe when the thread never

@@ -50,13 +50,13 @@ void DrawFieldsOf(std::int32_t state) {
 }
 
 void DrawWaitingScreen() {
-    if (const gfx::Sprite* s = gfx::FindSprite(kSpriteLeaveWaiting)) {
+    if (const gfx::Sprite* s = gfx::FindSprite(gfx::kSpriteLeaveWaiting)) {
         const float w = s->width * s->scaleX;
         const float h = s->height * s->scaleY;
-        gfx::DrawSprite(kSpriteLeaveWaiting, kW - 0.75f * w, 1.5f * h, kScreenWaiting, gfx::kCursorHand,
+        gfx::DrawSprite(gfx::kSpriteLeaveWaiting, kW - 0.75f * w, 1.5f * h, kScreenWaiting, gfx::kCursorHand,
                         kActionLeaveWaiting, kButtonAlpha);
     }
-    gfx::DrawSprite(kSpriteWaiting, kW / 2, kH / 2, kScreenWaiting, gfx::kCursorArrow, gfx::kActionNone,
+    gfx::DrawSprite(gfx::kSpriteWaiting, kW / 2, kH / 2, kScreenWaiting, gfx::kCursorArrow, gfx::kActionNone,
                     Shell().PulseAlpha);
     DrawWaitingBar();
 }
@@ -64,7 +64,7 @@ void DrawWaitingScreen() {
 }  // namespace
 
 void DrawBackground() {
-    gfx::DrawSprite(kSpriteBackground, kW / 2, kH / 2, 0, gfx::kCursorArrow, gfx::kActionNone, kBackgroundAlpha);
+    gfx::DrawSprite(gfx::kSpriteBackground, kW / 2, kH / 2, 0, gfx::kCursorArrow, gfx::kActionNone, kBackgroundAlpha);
 }
 
 void DrawWaitingBar() {
@@ -95,7 +95,7 @@ void DrawScreen(std::int32_t state) {
     DrawBackground();
     switch (state) {
         case kScreenConnecting:
-            gfx::DrawSprite(kSpriteConnecting, kW / 2, kH / 2, 0, gfx::kCursorArrow, gfx::kActionNone,
+            gfx::DrawSprite(gfx::kSpriteConnecting, kW / 2, kH / 2, 0, gfx::kCursorArrow, gfx::kActionNone,
                             Shell().PulseAlpha);
             break;
         case kScreenMobile:
@@ -105,16 +105,16 @@ void DrawScreen(std::int32_t state) {
             break;
         case kScreenNickname:
             if (net::Account().nickname.size() >= kNicknameMinLength) {
-                DrawCloseButton(kSpriteCloseNickname, Edge::Top, state);
+                DrawCloseButton(gfx::kSpriteCloseNickname, Edge::Top, state);
             }
             DrawFieldsOf(state);
             break;
         case kScreenReferral:
-            DrawCloseButton(kSpriteCloseReferral, Edge::Top, state);
+            DrawCloseButton(gfx::kSpriteCloseReferral, Edge::Top, state);
             DrawFieldsOf(state);
             break;
         case kScreenCashIn:
-            DrawCloseButton(kSpriteCloseCashIn, Edge::Top, state);
+            DrawCloseButton(gfx::kSpriteCloseCashIn, Edge::Top, state);
             DrawFieldsOf(state);
             break;
         case kScreenSpinWheel:
@@ -127,21 +127,21 @@ void DrawScreen(std::int32_t state) {
             screens::DrawMerchantPanel();
             break;
         case kScreenJoinMenu:
-            DrawCloseButton(kSpriteCloseJoinMenu, Edge::Bottom, state);
-            gfx::DrawSprite(kSpriteJoinFriend, kW / 2, kH / 2, state, gfx::kCursorHand, kActionFriendCode, 255);
+            DrawCloseButton(gfx::kSpriteCloseJoinMenu, Edge::Bottom, state);
+            gfx::DrawSprite(gfx::kSpriteJoinFriend, kW / 2, kH / 2, state, gfx::kCursorHand, kActionFriendCode, 255);
             break;
         case kScreenTablePicker:
             screens::DrawTablePicker();
             break;
         case kScreenFriendCode:
-            DrawCloseButton(kSpriteCloseFriendCode, Edge::Bottom, state);
+            DrawCloseButton(gfx::kSpriteCloseFriendCode, Edge::Bottom, state);
             DrawFieldsOf(state);
             break;
         case kScreenWaiting:
             DrawWaitingScreen();
             break;
         case kScreenCashOut:
-            DrawCloseButton(kSpriteCloseCashOut, Edge::Top, state);
+            DrawCloseButton(gfx::kSpriteCloseCashOut, Edge::Top, state);
             DrawFieldsOf(state);
             break;
         default:

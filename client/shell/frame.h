@@ -3,20 +3,9 @@
 
 #include <cstdint>
 
-namespace shell {
+#include "gfx/sprite_ids.h"
 
-// Sprite IDs the dispatcher draws itself.
-inline constexpr std::int32_t kSpriteBackground = 81;   // the dimmed background of every screen but the table
-inline constexpr std::int32_t kSpriteConnecting = 131;  // "connecting" picture, pulsing
-inline constexpr std::int32_t kSpriteWaiting = 132;     // "waiting for players" picture, pulsing
-inline constexpr std::int32_t kSpriteLeaveWaiting = 83; // button that leaves the waiting screen
-inline constexpr std::int32_t kSpriteJoinFriend = 87;   // join menu: play with a friend
-inline constexpr std::int32_t kSpriteCloseNickname = 127;
-inline constexpr std::int32_t kSpriteCloseReferral = 123;
-inline constexpr std::int32_t kSpriteCloseCashIn = 124;
-inline constexpr std::int32_t kSpriteCloseJoinMenu = 117;
-inline constexpr std::int32_t kSpriteCloseFriendCode = 119;
-inline constexpr std::int32_t kSpriteCloseCashOut = 122;
+namespace shell {
 
 // Action codes the dispatcher's own buttons carry.
 inline constexpr std::uint8_t kActionClose = 'Z';         // close button: back home

@@ -251,6 +251,8 @@ bool StartVideo() {
             return false;
         }
     }
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(v.renderer, &info) == 0) platform::Log(platform::kLogInfo, "renderer: %s", info.name);
     SDL_RenderSetViewport(v.renderer, nullptr);
     if (TTF_Init() == -1) {
         platform::Log(platform::kLogError, "TTF_Init failed! SDL_ttf Error: %s", SDL_GetError());
@@ -300,7 +302,9 @@ int RunClient(int argc, char** argv) {
         if (!RunIteration()) break;
     } while (!Shell().QuitRequested);
 
-    net::StopNetwork();
+    // Wait for the network thread: it must not run a handler while the state it
+    // touches is freed, nor outlive the process's static state.
+    net::StopAndJoinNetworkThread();
     ReleaseAll();
     TTF_Quit();
     SDL_Quit();

@@ -22,11 +22,11 @@ protected:
     void SetUp() override {
         HeadlessSdl::SetUp();
         // A white background picture the size of the window, and the pulsing pictures.
-        testsupport::MakeSolidSprite(shell::kSpriteBackground, 1280, 760, {255, 255, 255, 255});
-        testsupport::MakeSolidSprite(shell::kSpriteConnecting, 200, 100, {255, 0, 0, 255});
-        testsupport::MakeSolidSprite(shell::kSpriteWaiting, 200, 100, {0, 255, 0, 255});
-        testsupport::MakeSolidSprite(shell::kSpriteLeaveWaiting, 60, 40, {0, 0, 255, 255});
-        testsupport::MakeSolidSprite(shell::kSpriteCloseNickname, 60, 40, {255, 0, 255, 255});
+        testsupport::MakeSolidSprite(gfx::kSpriteBackground, 1280, 760, {255, 255, 255, 255});
+        testsupport::MakeSolidSprite(gfx::kSpriteConnecting, 200, 100, {255, 0, 0, 255});
+        testsupport::MakeSolidSprite(gfx::kSpriteWaiting, 200, 100, {0, 255, 0, 255});
+        testsupport::MakeSolidSprite(gfx::kSpriteLeaveWaiting, 60, 40, {0, 0, 255, 255});
+        testsupport::MakeSolidSprite(gfx::kSpriteCloseNickname, 60, 40, {255, 0, 255, 255});
     }
 };
 
@@ -54,8 +54,8 @@ TEST_F(FrameTest, WaitingScreenDrawsItsBarInTheBottomStrip) {
     EXPECT_EQ(ReadPixel(426, 750).r, 50);
     // The waiting picture pulses at the centre; the leave button sits at the top right.
     EXPECT_GT(ReadPixel(640, 380).g, 200);
-    ASSERT_TRUE(gfx::Buttons().count(shell::kSpriteLeaveWaiting));
-    const gfx::Button& leave = gfx::Buttons().at(shell::kSpriteLeaveWaiting);
+    ASSERT_TRUE(gfx::Buttons().count(gfx::kSpriteLeaveWaiting));
+    const gfx::Button& leave = gfx::Buttons().at(gfx::kSpriteLeaveWaiting);
     EXPECT_FLOAT_EQ(leave.centerX, 1280 - 0.75f * 60);
     EXPECT_FLOAT_EQ(leave.centerY, 1.5f * 40);
     EXPECT_EQ(leave.action, shell::kActionLeaveWaiting);
@@ -135,11 +135,11 @@ TEST_F(FrameTest, NicknameCloseButtonOnlyWithAStoredNickname) {
     shell::Shell().CurrentState = shell::kScreenNickname;
     net::Account().nickname = "ab";
     shell::DrawFrame();
-    EXPECT_EQ(gfx::Buttons().count(shell::kSpriteCloseNickname), 0u);
+    EXPECT_EQ(gfx::Buttons().count(gfx::kSpriteCloseNickname), 0u);
     net::Account().nickname = "abc";
     shell::DrawFrame();
-    ASSERT_EQ(gfx::Buttons().count(shell::kSpriteCloseNickname), 1u);
-    const gfx::Button& b = gfx::Buttons().at(shell::kSpriteCloseNickname);
+    ASSERT_EQ(gfx::Buttons().count(gfx::kSpriteCloseNickname), 1u);
+    const gfx::Button& b = gfx::Buttons().at(gfx::kSpriteCloseNickname);
     EXPECT_EQ(b.action, shell::kActionClose);
     EXPECT_EQ(b.state, shell::kScreenNickname);
     EXPECT_FLOAT_EQ(b.centerY, 1.2f * 40);
