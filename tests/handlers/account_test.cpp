@@ -18,12 +18,6 @@ namespace rx = net::rx;
 
 const std::vector<screens::Notice>& Queue() { return screens::Notices().notices; }
 
-std::vector<std::string> NoticeTexts() {
-    std::vector<std::string> texts;
-    for (const screens::Notice& n : Queue()) texts.push_back(n.text);
-    return texts;
-}
-
 FrameBuilder Profile(const std::string& nickname) {
     FrameBuilder f(op::kSignal, rx::account_profile::kSub, 157);
     f.Raw(rx::account_profile::kNickname, nickname);
