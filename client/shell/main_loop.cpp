@@ -177,6 +177,7 @@ void HandleEvent(const SDL_Event& event) {
 // ---- iteration and pacing ---------------------------------------------------------------
 
 bool RunIteration() {
+    ApplyPendingTextInput();
     SDL_Event event;
     while (SDL_PollEvent(&event)) HandleEvent(event);
 

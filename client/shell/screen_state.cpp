@@ -2,9 +2,38 @@
 
 #include <SDL.h>
 
+#include <atomic>
+#include <thread>
+
 #include "screens/text_field.h"
 
 namespace shell {
+namespace {
+
+enum TextInputRequest : int { kNoRequest = 0, kStartRequest = 1, kStopRequest = 2 };
+
+// The thread that runs main() initialises this, so it names the video thread.
+const std::thread::id g_videoThread = std::this_thread::get_id();
+std::atomic<int> g_textInputRequest{kNoRequest};
+
+void SetTextInput(bool on) {
+    if (std::this_thread::get_id() != g_videoThread) {
+        g_textInputRequest = on ? kStartRequest : kStopRequest;
+        return;
+    }
+    g_textInputRequest = kNoRequest;
+    on ? SDL_StartTextInput() : SDL_StopTextInput();
+}
+
+}  // namespace
+
+void ApplyPendingTextInput() {
+    switch (g_textInputRequest.exchange(kNoRequest)) {
+        case kStartRequest: SDL_StartTextInput(); break;
+        case kStopRequest: SDL_StopTextInput(); break;
+        default: break;
+    }
+}
 
 ShellState& Shell() {
     static ShellState state;
@@ -25,11 +54,11 @@ void ChangeScreen(std::int32_t state) {
     if (screens::TextField* field = screens::FirstFieldOf(state)) {
         field->text.clear();
         screens::Fields().FocusedFieldId = 0;
-        SDL_StartTextInput();
+        SetTextInput(true);
         return;
     }
     if (state != kScreenTable) s.InputLock = false;
-    SDL_StopTextInput();
+    SetTextInput(false);
 }
 
 void AdvancePulse() {
@@ -60,6 +89,7 @@ void ResetShellState() {
     s.FrameDelayMs = 30;
     s.FramesThisSecond = 0;
     s.SecondStart = 0;
+    g_textInputRequest = kNoRequest;
 }
 
 }  // namespace shell

@@ -70,6 +70,11 @@ void AddLoadProgress(float amount);
 // for the card table, 21, which keeps it).
 void ChangeScreen(std::int32_t state);
 
+// Applies a text-input start or stop that ChangeScreen asked for from another
+// thread. SDL's text input belongs to the video thread, so the network thread's
+// screen changes leave the request here and the main loop carries it out.
+void ApplyPendingTextInput();
+
 // Advances PulseAlpha by one step: down to 100, then up to 255, and so on.
 void AdvancePulse();
 

@@ -51,6 +51,26 @@ TEST_F(ScreenStateTest, FieldScreenFocusesTheFirstFieldAndStartsTextInput) {
     EXPECT_FALSE(SDL_IsTextInputActive());
 }
 
+TEST_F(ScreenStateTest, AChangeFromTheNetworkThreadLeavesTextInputToTheMainLoop) {
+    auto field = std::make_unique<screens::TextField>();
+    field->screen = shell::kScreenMobile;
+    screens::Fields().TextFields.push_back(std::move(field));
+    SDL_StopTextInput();
+    std::thread other([] { shell::ChangeScreen(shell::kScreenMobile); });
+    other.join();
+    EXPECT_EQ(shell::Shell().CurrentState, shell::kScreenMobile);
+    EXPECT_FALSE(SDL_IsTextInputActive()) << "SDL's text input is only touched on the video thread";
+    shell::ApplyPendingTextInput();
+    EXPECT_TRUE(SDL_IsTextInputActive());
+    shell::ApplyPendingTextInput();
+    EXPECT_TRUE(SDL_IsTextInputActive()) << "a request is carried out once";
+
+    std::thread leave([] { shell::ChangeScreen(shell::kScreenHome); });
+    leave.join();
+    shell::ApplyPendingTextInput();
+    EXPECT_FALSE(SDL_IsTextInputActive());
+}
+
 TEST_F(ScreenStateTest, ChangingToTheSameScreenStillRecordsIt) {
     shell::ChangeScreen(shell::kScreenHome);
     shell::ChangeScreen(shell::kScreenTablePicker);
