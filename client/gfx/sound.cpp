@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 
 #include "platform/log.h"
@@ -66,7 +67,14 @@ void LoadSounds() {
     }
 }
 
+namespace {
+std::atomic<SoundObserver> g_soundObserver{nullptr};
+}  // namespace
+
+void SetSoundObserver(SoundObserver observer) { g_soundObserver = observer; }
+
 void PlaySound(SoundSlot slot) {
+    if (SoundObserver observe = g_soundObserver.load()) observe(slot);
     Mix_Chunk* chunk = SoundChunk(slot);
     if (chunk == nullptr) return;
     // Fire and forget: the first free channel, once; a busy mixer drops the effect.

@@ -31,6 +31,10 @@ void LoadSounds();
 // Plays a slot on the first free channel; nothing when the slot is empty.
 void PlaySound(SoundSlot slot);
 
+// Tests watch which effects the client asks for, with or without an audio device.
+using SoundObserver = void (*)(SoundSlot slot);
+void SetSoundObserver(SoundObserver observer);
+
 // Frees every loaded chunk and closes the device (shutdown).
 void FreeSounds();
 

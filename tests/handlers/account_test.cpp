@@ -1,6 +1,7 @@
 // The account profile, the nickname rule, merchant data, notices, waiting progress,
 // the turn's screen switch and the wallet replies.
 #include "frame_builder.h"
+#include "gfx/sound.h"
 #include "gfx/video.h"
 #include "handler_fixture.h"
 #include "net/account.h"
@@ -154,6 +155,40 @@ TEST_F(HandlerTest, SoundAndScreenModeTwoOpensTheNicknameScreen) {
     }
     FrameBuilder(op::kSignal, rx::sound_and_screen::kSub, 8).U8(7, 2).Dispatch();
     EXPECT_EQ(shell::Shell().CurrentState, shell::kScreenNickname);
+}
+
+// ---- Sounds ----------------------------------------------------------------------------------------
+
+std::vector<gfx::SoundSlot> g_played;
+void RecordSound(gfx::SoundSlot slot) { g_played.push_back(slot); }
+
+TEST_F(HandlerTest, SoundPacketsPlayTheirSlotAndNothingForOtherValues) {
+    using gfx::SoundSlot;
+    struct Case {
+        std::uint8_t sub;
+        std::uint8_t value;
+        std::vector<SoundSlot> played;
+    };
+    const Case cases[] = {
+        {rx::sound::kSub, 0, {SoundSlot::Error}},
+        {rx::sound::kSub, 1, {SoundSlot::Win2}},
+        {rx::sound::kSub, 2, {SoundSlot::Win2}},
+        {rx::sound::kSub, 3, {SoundSlot::Win2}},
+        {rx::sound::kSub, 4, {SoundSlot::Lost}},
+        {rx::sound::kSub, 5, {}},
+        {rx::sound::kSub, 255, {}},
+        {rx::sound_and_screen::kSub, 0, {SoundSlot::Lost}},
+        {rx::sound_and_screen::kSub, 1, {SoundSlot::Win}},
+        {rx::sound_and_screen::kSub, 2, {SoundSlot::Win}},
+        {rx::sound_and_screen::kSub, 3, {}},
+    };
+    gfx::SetSoundObserver(RecordSound);
+    for (const Case& c : cases) {
+        g_played.clear();
+        FrameBuilder(op::kSignal, c.sub, 8).U8(7, c.value).Dispatch();
+        EXPECT_EQ(g_played, c.played) << "sub-code " << int(c.sub) << " value " << int(c.value);
+    }
+    gfx::SetSoundObserver(nullptr);
 }
 
 TEST_F(HandlerTest, TurnSwitchesTheScreenByPhaseUnlessItsStayFlagIsSet) {
