@@ -1,6 +1,7 @@
-// Screen entry points whose owners are still being written. Until then each draws
-// nothing beyond what DrawFrame already drew (the background). Each owner deletes
-// its function here when the real one lands; the file goes when it is empty.
+// Screen entry points whose real bodies come with the click dispatcher, the text
+// fields, the home screen, the panels, the wheel and the emojis. Until then each
+// draws nothing beyond what DrawFrame already drew (the background) and each packet
+// here changes nothing. Each function leaves this file when its body lands.
 #include "screens/input.h"
 #include "screens/packet_events.h"
 #include "screens/screens.h"

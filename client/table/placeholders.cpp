@@ -1,5 +1,6 @@
-// Table entry points whose owners are still being written; each owner deletes its
-// function here when the real one lands.
+// Table entry points whose real bodies come with the table drawing and the table
+// plays. Until then a play packet is accepted and changes nothing, and the table
+// screen shows only the notices. Each function leaves this file when its body lands.
 #include "screens/notices.h"
 #include "table/events.h"
 #include "table/table_frame.h"
