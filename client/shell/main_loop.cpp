@@ -187,7 +187,11 @@ bool RunIteration() {
         if (!StartSplash()) return false;
     }
     if (s.LoadProgress.load() >= 1.0f) {
-        if (!s.InputLock) gfx::ResetDrawOrder();
+        {
+            // InputLock is set and cleared by packet handlers on the network thread.
+            std::lock_guard<std::recursive_mutex> lock(net::NetLock());
+            if (!s.InputLock) gfx::ResetDrawOrder();
+        }
         DrawFrame();
     } else if (LoadStep() == -1) {
         return false;
