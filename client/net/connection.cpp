@@ -240,6 +240,11 @@ int NetworkThreadMain(void*) {
     }
     event_del(timer);
     event_free(timer);
+    // A connection freed while libevent still had a deferred callback queued for it
+    // is only released when that callback runs: one pass of the loop runs it (the
+    // connection's callbacks are cleared by then), and freeing the base runs the
+    // finalizers it leaves. Without the pass the connection and its buffers leak.
+    event_base_loop(base, EVLOOP_NONBLOCK);
     event_base_free(base);
     control.phase = ThreadPhase::Ended;
     return 0;
