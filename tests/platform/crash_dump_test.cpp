@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -76,8 +77,10 @@ protected:
 TEST_F(CrashDumpChildTest, SegfaultWritesADumpThenTheDefaultActionEndsTheProcess) {
     const std::time_t before = std::time(nullptr);
     const int status = RunCrashingChild(dir, [] {
-        volatile int* p = reinterpret_cast<volatile int*>(16);
-        *p = 1;
+        // A volatile address keeps the compiler from seeing (and warning about) the
+        // deliberate write to the zero page.
+        volatile std::uintptr_t address = 16;
+        *reinterpret_cast<volatile int*>(address) = 1;
     });
     ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status;
     EXPECT_EQ(WTERMSIG(status), SIGSEGV);

@@ -436,7 +436,12 @@ SDL_Surface* Memo(const std::string& key, const std::function<SDL_Surface*()>& m
     }
   }
   if (mine) p.set_value(make());  // kept for the whole run
-  return SDL_DuplicateSurface(f.get());
+  SDL_Surface* shared = f.get();
+  // Copying a surface sets up a blit map on the source, so two workers must not
+  // copy the same memorised drawing at once.
+  static std::mutex copyLock;
+  std::lock_guard<std::mutex> g(copyLock);
+  return SDL_DuplicateSurface(shared);
 }
 
 SDL_Surface* MakeNamedPicture(const std::string& name) {
