@@ -39,9 +39,9 @@ TEST(CrashDumpTest, NameHasNoZeroPadding) {
 }
 
 // Runs body in a child that first chdirs into dir and installs the handlers; returns
-// the wait status.
+// the wait status (and the child's pid through pidOut).
 template <class Body>
-int RunCrashingChild(const fs::path& dir, Body body) {
+int RunCrashingChild(const fs::path& dir, Body body, pid_t* pidOut = nullptr) {
     pid_t pid = fork();
     if (pid == 0) {
         if (chdir(dir.c_str()) != 0) _exit(100);
@@ -49,6 +49,7 @@ int RunCrashingChild(const fs::path& dir, Body body) {
         body();
         _exit(0);
     }
+    if (pidOut) *pidOut = pid;
     int status = 0;
     waitpid(pid, &status, 0);
     return status;
@@ -124,16 +125,27 @@ TEST_F(CrashDumpChildTest, AbortIsDumpedToo) {
 }
 
 TEST_F(CrashDumpChildTest, ASecondCrashInTheSameSecondOverwritesTheFile) {
-    // Two children crash back to back; whenever both fall in one second there is one
-    // file holding the second dump's pid.
+    // Two children crash back to back. Their dumps are named by the second each
+    // crashed in: one file means both fell in the same second, and then it must hold
+    // the second child's dump; two files must have two different names.
     for (int attempt = 0; attempt < 5; ++attempt) {
         fs::remove_all(dir);
         fs::create_directories(dir);
-        const std::time_t start = std::time(nullptr);
-        RunCrashingChild(dir, [] { raise(SIGSEGV); });
-        RunCrashingChild(dir, [] { raise(SIGSEGV); });
-        if (std::time(nullptr) != start) continue;  // crossed a second: try again
-        ASSERT_EQ(Dumps(dir).size(), 1u);
+        pid_t first = 0, second = 0;
+        RunCrashingChild(dir, [] { raise(SIGSEGV); }, &first);
+        RunCrashingChild(dir, [] { raise(SIGSEGV); }, &second);
+        const auto dumps = Dumps(dir);
+        ASSERT_GE(dumps.size(), 1u);
+        ASSERT_LE(dumps.size(), 2u);
+        if (dumps.size() == 2) {
+            EXPECT_NE(dumps[0].filename(), dumps[1].filename());
+            continue;  // crossed a second: try again
+        }
+        std::ifstream in(dumps[0]);
+        std::stringstream text;
+        text << in.rdbuf();
+        EXPECT_NE(text.str().find("pid " + std::to_string(second) + "\n"), std::string::npos);
+        EXPECT_EQ(text.str().find("pid " + std::to_string(first) + "\n"), std::string::npos);
         return;
     }
     GTEST_SKIP() << "every attempt crossed a second boundary";
